@@ -1,7 +1,7 @@
 # Sourced by run.sh and test.sh: installs what the project needs from
 # Debian's packages when it is missing, as root or through sudo.
 
-BUILD_PACKAGES=(cmake g++ make)
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-wqy-microhei)
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev)
 
 ensure_packages() {

@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
-# Builds the program and starts it.
+# Builds the program (quietly; the log is kept in build/app) and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/common.sh
 ensure_packages "${BUILD_PACKAGES[@]}"
-configure_and_build build/release -DVORNIK_WINDOW=OFF -DVORNIK_BENCH=OFF
-echo "Built the load calculation core (build/release). The window is not built yet, so there is nothing to start."
+mkdir -p build/app
+echo "Building Vornik..."
+if ! configure_and_build build/app -DVORNIK_TESTS=OFF -DVORNIK_BENCH=OFF >build/app/build.log 2>&1; then
+    cat build/app/build.log
+    exit 1
+fi
+exec build/app/window/vornik

@@ -1,0 +1,53 @@
+#include "application.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <QLibraryInfo>
+#include <QStringList>
+#include <QTranslator>
+
+namespace vornik {
+
+namespace {
+
+void loadQtTranslations(QApplication& app) {
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(translator);
+    }
+}
+
+bool useChineseFont(QApplication& app) {
+    const QStringList families = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
+    if (families.isEmpty()) {
+        return false;
+    }
+    // Proportional families first; any Simplified Chinese one will do.
+    QString chosen = families.front();
+    for (const char* preferred : {"Noto Sans CJK SC", "WenQuanYi Micro Hei", "Source Han Sans SC"}) {
+        if (families.contains(QString::fromLatin1(preferred))) {
+            chosen = QString::fromLatin1(preferred);
+            break;
+        }
+    }
+    QFont font = QApplication::font();
+    font.setFamilies({chosen});
+    font.setPointSize(9);
+    app.setFont(font);
+    return true;
+}
+
+}  // namespace
+
+bool setUpApplication(QApplication& app) {
+    loadQtTranslations(app);
+    return useChineseFont(app);
+}
+
+bool displayReachable() {
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+}  // namespace vornik
