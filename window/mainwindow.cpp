@@ -1,5 +1,7 @@
 #include "mainwindow.h"
 
+#include "controls.h"
+
 #include <QCoreApplication>
 #include <QIcon>
 #include <QKeyEvent>
@@ -17,51 +19,6 @@
 namespace vornik {
 
 namespace {
-
-enum class Kind { Label, Text, Option, Command };
-
-struct Control {
-    Kind kind;
-    const char* name;
-    const char* caption;
-    int left, top, width, height;  // twips
-    int tabIndex;
-    const char* accessibleName;  // what a screen reader says for a text box
-};
-
-// Labels, text boxes, options and buttons each in their own index order.
-constexpr Control kControls[] = {
-    {Kind::Label, "Label1_0", "安装容量", 240, 480, 1095, 255, 5, nullptr},
-    {Kind::Label, "Label1_1", "需用系数", 240, 1200, 1095, 255, 6, nullptr},
-    {Kind::Label, "Label1_2", "功率因数", 240, 2040, 1095, 255, 7, nullptr},
-    {Kind::Label, "Label1_3", "同时系数", 240, 2880, 1095, 255, 8, nullptr},
-    {Kind::Label, "Label1_4", "计算功率", 3360, 480, 1095, 255, 9, nullptr},
-    {Kind::Label, "Label1_5", "Vornik", 3360, 1320, 975, 255, 13, nullptr},
-    {Kind::Label, "Label1_6", "无用功率", 3360, 2040, 1095, 255, 14, nullptr},
-    {Kind::Label, "Label1_7", "视在功率", 3360, 3000, 975, 255, 15, nullptr},
-    {Kind::Text, "Text1", "0", 1440, 480, 1455, 375, 0, "安装容量"},
-    {Kind::Text, "Text2", "0.8", 1440, 1200, 1455, 375, 1, "需用系数"},
-    {Kind::Text, "Text3", "0.85", 1440, 2040, 1455, 375, 2, "功率因数"},
-    {Kind::Text, "Text4", "1", 1440, 2880, 1455, 375, 3, "同时系数"},
-    {Kind::Text, "Text5", "0", 4560, 480, 1575, 375, 4, "计算功率"},
-    {Kind::Text, "Text6", "0", 4560, 1200, 1575, 375, 10, "计算电流"},
-    {Kind::Text, "Text7", "0", 4560, 2040, 1575, 375, 11, "无用功率"},
-    {Kind::Text, "Text8", "0", 4560, 2880, 1575, 375, 12, "视在功率"},
-    {Kind::Option, "Option1", "单相", 480, 3720, 855, 255, 18, nullptr},
-    {Kind::Option, "Option2", "三相", 1800, 3720, 855, 255, 19, nullptr},
-    {Kind::Command, "Command1", "计算", 3360, 3720, 975, 375, 16, nullptr},
-    {Kind::Command, "Command2", "退出", 5280, 3720, 975, 375, 17, nullptr},
-};
-
-// Places are given in twips; 15 twips make one logical pixel (96 dots per
-// inch). Qt scales logical pixels on HiDPI screens.
-constexpr int kTwipsPerPixel = 15;
-constexpr int kClientWidth = 6465;
-constexpr int kClientHeight = 4290;
-
-QRect pixelsFromTwips(const Control& c) {
-    return {c.left / kTwipsPerPixel, c.top / kTwipsPerPixel, c.width / kTwipsPerPixel, c.height / kTwipsPerPixel};
-}
 
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -84,20 +41,20 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
         const QString caption = QString::fromUtf8(c.caption);
         QWidget* widget = nullptr;
         switch (c.kind) {
-        case Kind::Label:
+        case ControlKind::Label:
             widget = labels_[label++] = new QLabel(caption, this);
             break;
-        case Kind::Text: {
+        case ControlKind::Text: {
             auto* box = new QLineEdit(caption, this);
             box->setAccessibleName(QString::fromUtf8(c.accessibleName));
             widget = texts_[text++] = box;
             break;
         }
-        case Kind::Option:
+        case ControlKind::Option:
             widget = new QRadioButton(caption, this);
             (option1_ == nullptr ? option1_ : option2_) = static_cast<QRadioButton*>(widget);
             break;
-        case Kind::Command: {
+        case ControlKind::Command: {
             auto* button = new QPushButton(caption, this);
             // Enter presses no button, not even the one that has the focus.
             button->setAutoDefault(false);
