@@ -1,8 +1,8 @@
 # Sourced by run.sh and test.sh: installs what the project needs from
 # Debian's packages when it is missing, as root or through sudo.
 
-BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-wqy-microhei)
-TEST_PACKAGES=(libgtest-dev libbenchmark-dev)
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n libqt6svg6 fonts-wqy-microhei)
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev desktop-file-utils appstream dpkg-dev clang-14 libclang-rt-14-dev)
 
 ensure_packages() {
     local missing=()

@@ -244,6 +244,12 @@ private slots:
                                 .arg(widget->height())));
     }
 
+    // The icon is drawn from the SVG that the desktop menu uses too; an
+    // empty pixmap means the SVG icon engine is missing.
+    void windowIcon() {
+        QVERIFY(!window_->windowIcon().pixmap(64, 64).isNull());
+    }
+
     void chineseFont() {
         QVERIFY(!QFontDatabase::families(QFontDatabase::SimplifiedChinese).isEmpty());
         const QString family = QFontInfo(control<QLabel>("Label1_0")->font()).family();

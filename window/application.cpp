@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QStringList>
 #include <QTranslator>
@@ -41,6 +42,7 @@ bool useChineseFont(QApplication& app) {
 }  // namespace
 
 bool setUpApplication(QApplication& app) {
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/org.vornik.Vornik.svg")));
     loadQtTranslations(app);
     return useChineseFont(app);
 }

@@ -1,5 +1,5 @@
-// What the program sets up before its window opens: Qt's own texts in
-// Simplified Chinese whatever the user's locale, and a font with Chinese
+// What the program sets up before its window opens: its icon, Qt's own texts
+// in Simplified Chinese whatever the user's locale, and a font with Chinese
 // glyphs.
 #pragma once
 
