@@ -43,6 +43,8 @@ bool useChineseFont(QApplication& app) {
 
 bool setUpApplication(QApplication& app) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/org.vornik.Vornik.svg")));
+    // Lets the desktop match the window to its menu entry (Wayland app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vornik.Vornik"));
     loadQtTranslations(app);
     return useChineseFont(app);
 }
