@@ -2,7 +2,7 @@
 # Debian's packages when it is missing, as root or through sudo.
 
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n libqt6svg6 fonts-wqy-microhei)
-TEST_PACKAGES=(libgtest-dev libbenchmark-dev desktop-file-utils appstream dpkg-dev clang-14 libclang-rt-14-dev)
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev desktop-file-utils appstream dpkg-dev file clang-14 libclang-rt-14-dev)
 
 ensure_packages() {
     local missing=()
