@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Every test, in four builds:
+# Every test, in three builds:
 #  1. the optimized program: core and window tests (the window on Qt's
 #     offscreen platform, no display needed), desktop entry and metainfo
 #     validation, and the Debian package's contents and dependencies;

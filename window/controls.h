@@ -3,7 +3,14 @@
 // window that the start-up benchmark compares it with.
 #pragma once
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QRect>
+#include <QSize>
+#include <QString>
+#include <QWidget>
 
 namespace vornik {
 
@@ -48,8 +55,33 @@ inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kClientWidth = 6465;
 inline constexpr int kClientHeight = 4290;
 
+inline QSize clientSizeInPixels() { return {kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel}; }
+
 inline QRect pixelsFromTwips(const Control& c) {
     return {c.left / kTwipsPerPixel, c.top / kTwipsPerPixel, c.width / kTwipsPerPixel, c.height / kTwipsPerPixel};
+}
+
+// The control of the row's kind with its caption, name and place.
+inline QWidget* createControl(const Control& c, QWidget* parent) {
+    const QString caption = QString::fromUtf8(c.caption);
+    QWidget* widget = nullptr;
+    switch (c.kind) {
+    case ControlKind::Label:
+        widget = new QLabel(caption, parent);
+        break;
+    case ControlKind::Text:
+        widget = new QLineEdit(caption, parent);
+        break;
+    case ControlKind::Option:
+        widget = new QRadioButton(caption, parent);
+        break;
+    case ControlKind::Command:
+        widget = new QPushButton(caption, parent);
+        break;
+    }
+    widget->setObjectName(QString::fromLatin1(c.name));
+    widget->setGeometry(pixelsFromTwips(c));
+    return widget;
 }
 
 }  // namespace vornik

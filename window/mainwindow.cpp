@@ -5,13 +5,11 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <algorithm>
 #include <cstddef>
 #include <exception>
 #include <iterator>
@@ -32,41 +30,24 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     // Fixed size and no maximise button: the places are absolute.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
+    setFixedSize(clientSizeInPixels());
 
-    std::size_t label = 0;
-    std::size_t text = 0;
     std::array<QWidget*, std::size(kControls)> byTabIndex{};
     for (const Control& c : kControls) {
-        const QString caption = QString::fromUtf8(c.caption);
-        QWidget* widget = nullptr;
-        switch (c.kind) {
-        case ControlKind::Label:
-            widget = labels_[label++] = new QLabel(caption, this);
-            break;
-        case ControlKind::Text: {
-            auto* box = new QLineEdit(caption, this);
+        QWidget* widget = createControl(c, this);
+        if (auto* box = qobject_cast<QLineEdit*>(widget)) {
             box->setAccessibleName(QString::fromUtf8(c.accessibleName));
-            widget = texts_[text++] = box;
-            break;
-        }
-        case ControlKind::Option:
-            widget = new QRadioButton(caption, this);
-            (option1_ == nullptr ? option1_ : option2_) = static_cast<QRadioButton*>(widget);
-            break;
-        case ControlKind::Command: {
-            auto* button = new QPushButton(caption, this);
+        } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
             // Enter presses no button, not even the one that has the focus.
             button->setAutoDefault(false);
-            widget = button;
-            (command1_ == nullptr ? command1_ : command2_) = button;
-            break;
         }
-        }
-        widget->setObjectName(QString::fromLatin1(c.name));
-        widget->setGeometry(pixelsFromTwips(c));
         byTabIndex[static_cast<std::size_t>(c.tabIndex)] = widget;
     }
+    for (std::size_t i = 0; i < texts_.size(); ++i) {
+        texts_[i] = findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i + 1));
+    }
+    option1_ = findChild<QRadioButton*>(QStringLiteral("Option1"));
+    option2_ = findChild<QRadioButton*>(QStringLiteral("Option2"));
 
     // Labels take no focus, so the chain is the text boxes, the two buttons
     // and then the option group.
@@ -84,9 +65,11 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     option1_->setChecked(true);
     option1_->installEventFilter(this);
     option2_->installEventFilter(this);
-    connect(command1_, &QPushButton::clicked, this, &MainWindow::calculate);
+    connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,
+            &MainWindow::calculate);
     // Exit asks nothing and saves nothing.
-    connect(command2_, &QPushButton::clicked, this, [] { QCoreApplication::exit(0); });
+    connect(findChild<QPushButton*>(QStringLiteral("Command2")), &QPushButton::clicked, this,
+            [] { QCoreApplication::exit(0); });
     texts_[0]->setFocus();
 }
 

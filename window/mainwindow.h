@@ -11,9 +11,7 @@
 #include <string>
 #include <string_view>
 
-class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
 namespace vornik {
@@ -45,11 +43,8 @@ private:
 
     LoadRecord record_;
     std::array<QLineEdit*, 8> texts_{};
-    std::array<QLabel*, 8> labels_{};
     QRadioButton* option1_ = nullptr;
     QRadioButton* option2_ = nullptr;
-    QPushButton* command1_ = nullptr;
-    QPushButton* command2_ = nullptr;
 };
 
 }  // namespace vornik
